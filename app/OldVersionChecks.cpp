@@ -1,0 +1,4 @@
+#include "app/OldVersionChecks.h"
+
+bool CheckForOldVersions() { return true; }
+bool CheckDriver() { return true; }

@@ -1,0 +1,4 @@
+// Names derived from the card type.
+#pragma once
+
+const char *ControllerName(int cardType);

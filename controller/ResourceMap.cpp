@@ -1,0 +1,4 @@
+#include "controller/ResourceMap.h"
+
+int QResOpen() { return 1; }
+void QResClose() {}

@@ -1,0 +1,8 @@
+#include "install/InstallSteps.h"
+#include "base/CDebugFile.h"
+
+int WbCorrectSomeEntries()
+{
+    Log().WriteLine("WbCorrectSomeEntries()");
+    return 1;
+}

@@ -1,0 +1,5 @@
+// Logged registry helpers and their two cached key objects.
+#pragma once
+
+int CloseReadKey();
+int CloseWriteKey();
