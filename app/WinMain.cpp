@@ -27,10 +27,8 @@ void WakeFirstInstance()
     if (!first) return;
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
-    if (GetWindowPlacement(first, &placement) && placement.showCmd == SW_SHOWMINIMIZED) {
-        placement.showCmd = SW_RESTORE;
-        SetWindowPlacement(first, &placement);
-    }
+    if (GetWindowPlacement(first, &placement) && placement.showCmd == SW_SHOWMINIMIZED)
+        ShowWindow(first, SW_RESTORE);
     SetForegroundWindow(first);
     SetActiveWindow(first);
     SendMessageA(first, WM_QEB_SECOND_INSTANCE, 0, 0);

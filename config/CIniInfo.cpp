@@ -1,6 +1,7 @@
 #include "config/CIniInfo.h"
 #include "base/CDebugFile.h"
 #include "controller/CardTypeTable.h"
+#include <cstring>
 
 CIniInfo::CIniInfo()
     : m_cardTypeTable(new CardTypeTable), m_errorCode(0), m_language(1), m_cardType(0),
@@ -16,9 +17,37 @@ CIniInfo::~CIniInfo()
     delete m_cardTypeTable;
 }
 
+namespace {
+struct Keyword {
+    const char *word;
+    int value;
+};
+
+// First row whose keyword is contained in the lower-cased value; 0 for none.
+int LookupKeyword(const char *file, const char *key, const Keyword *table, int rows)
+{
+    char value[255] = "";
+    GetPrivateProfileStringA("Setup", key, "", value, sizeof value, file);
+    Log().WriteLine("%s: '%s'", key, value);
+    CharLowerA(value);
+    for (int i = 0; i < rows; ++i)
+        if (value[0] && std::strstr(value, table[i].word)) return table[i].value;
+    return 0;
+}
+} // namespace
+
 int CIniInfo::GetInformation(const char *configurationFile)
 {
     Log().WriteLine("CIniInfo::GetInformation '%s'", configurationFile);
+    static const Keyword os[] = {{"win95", 1}, {"win98", 3}, {"winnt", 2}};
+    static const Keyword driver[] = {{"vxd", 1}, {"sys", 2}, {"wdm", 3}};
+    if (int v = LookupKeyword(configurationFile, "OS", os, 3)) m_os = v;
+    if (int v = LookupKeyword(configurationFile, "Driver", driver, 3)) m_driver = v;
+    if (m_driver == 0) {
+        m_errorCode = 1047;
+        return 0;
+    }
+    m_addInfo0 = GetPrivateProfileIntA("Setup", "AddInfo0", 0, configurationFile);
     return 1;
 }
 
