@@ -149,6 +149,8 @@ INSTANTIATE_TEST_SUITE_P(Table, CommandLines, ::testing::Values(
     CmdLineCase{"HelpAlone", "-?", {"CmdLine Error:'-?'", TextOf(601)}, -1, ""},
     CmdLineCase{"HelpWithDelete", "-? -Delete", {TextOf(601)}, -1, ""},
     CmdLineCase{"DeleteMode", "-Delete -Log", {}, 0, "Programm Modus: DeleteMode\n"},
+    CmdLineCase{"DeleteFinishWithoutControllers", "-Delete -Log", {}, 0,
+                "kein Controller mehr\n"},
     CmdLineCase{"SetProtIsKonfig", "-SetProt -Log", {}, 0, "Programm Modus: KonfigMode\n"},
     CmdLineCase{"TestMode", "-Test -Log", {}, 0, "Programm Modus: TestSPIDMode\n"},
     CmdLineCase{"DeleteTwice", "-Delete -Delete -Log", {TextOf(1007)}, 0,
