@@ -216,3 +216,49 @@ TEST_F(StartUp, SecondInstanceBringsTheFirstForwardAndEnds)
     PressButton(box, IDOK);
     EXPECT_EQ(process.Wait(kRunTimeout), 0);
 }
+
+struct RefusalCase {
+    const char *label;
+    const char *wine;
+    const char *os;
+    const char *driver;
+    unsigned warning; // 0: start-up goes on
+};
+
+class SystemChecks : public StartUp, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(SystemChecks, SetupIniMustFitTheSystem)
+{
+    const RefusalCase &c = GetParam();
+    Medium medium("checks", SetupIni(c.os, c.driver));
+    long result = Run(medium, "", c.wine);
+    if (c.warning == 0) {
+        EXPECT_EQ(result, 0);
+        EXPECT_TRUE(boxes.empty()) << boxes.front();
+        return;
+    }
+    EXPECT_EQ(result, -1);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], TextOf(c.warning));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SystemChecks, ::testing::Values(
+    RefusalCase{"NtIniOnWin98", "win98", "winnt", "vxd", 1013},
+    RefusalCase{"Win98IniOnNt", "nt40", "win98", "sys", 1012},
+    RefusalCase{"Win95IniOnWin2k", "win2k", "win95", "sys", 1012},
+    RefusalCase{"VxdOnNt", "nt40", "winnt", "vxd", 1048},
+    RefusalCase{"SysOnWin95", "win95", "win95", "sys", 1049},
+    RefusalCase{"SysOnWin98GoesOn", "win98", "win98", "sys", 0},
+    RefusalCase{"WdmOnNt40", "nt40", "winnt", "wdm", 1050},
+    RefusalCase{"WdmOnNt351", "nt351", "winnt", "wdm", 1050},
+    RefusalCase{"WdmOnWin95", "win95", "win95", "wdm", 1050},
+    RefusalCase{"WdmOnWin98GoesOn", "win98", "win98", "wdm", 0}),
+    [](const ::testing::TestParamInfo<RefusalCase> &info) { return std::string(info.param.label); });
+
+TEST_F(StartUp, MissingSetupIniEndsWithWarning1001)
+{
+    Medium medium("no-ini", "");
+    EXPECT_EQ(Run(medium, "", "nt40"), -1);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], TextOf(1001));
+}
