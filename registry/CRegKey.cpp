@@ -115,7 +115,17 @@ int CRegKey::CreateSubKey(const char *path, CRegSecurity *security)
         char ownClass[] = "OwnClass";
         LONG result = RegCreateKeyExA(m_key, first, 0, ownClass, 0, KEY_ALL_ACCESS,
                                       security->GetSecurityAttributes(), &created, &disposition);
-        if (result == ERROR_SUCCESS) RegCloseKey(created);
+        if (result == ERROR_SUCCESS) {
+            // Some platforms create the key with their default DACL whatever the
+            // attributes say: apply ours to a new key explicitly. Systems without
+            // key security refuse this, which leaves nothing to protect.
+            SECURITY_ATTRIBUTES *attributes = security->GetSecurityAttributes();
+            if (disposition == REG_CREATED_NEW_KEY && attributes &&
+                attributes->lpSecurityDescriptor)
+                RegSetKeySecurity(created, DACL_SECURITY_INFORMATION,
+                                  attributes->lpSecurityDescriptor);
+            RegCloseKey(created);
+        }
         SetWin32Error(result);
     }
     if (!rest || m_errorCode) {
