@@ -18,6 +18,7 @@ public:
     virtual const char *GetMainText() const { return m_mainText; }
     virtual const char *GetCopyRight() const { return m_copyRight; }
     virtual BOOL HasAddInfo20() const { return (m_addInfo0 & 0x20) != 0; }
+    virtual BOOL HasAddInfo80() const { return (m_addInfo0 & 0x80) != 0; }
     virtual int GetDriver() const { return m_driver; }
     virtual void ClearErrorCode() { m_errorCode = 0; }
     virtual const char *GetLanguageName(int index);

@@ -7,6 +7,16 @@
 
 enum ControllerState { Enabled = 0, Disabled = 1, New = 2, Default = 3 };
 
+// One controller slot.
+struct CurrentCardsRecord {
+    int found = 0, typ = 0, IOAddress = 0, IRQ = 0, Protocol = 16, ServerProtocol = 16;
+    int isAutoCompress = 0, State = Default;
+    char SPID[255] = "", SPID2[255] = "", DN[255] = "", DN2[255] = "", CtrlName[10] = "";
+    char Revision[128] = "", SerialNumber[128] = "";
+    int CardID = -1;
+    char InfName[256] = "";
+};
+
 class CControllerInfo : public CIniInfo {
 public:
     CControllerInfo();
@@ -50,6 +60,7 @@ public:
     char szInstallPath[260];
     char szUninstDir[260];
     int m_comPort;
+    CurrentCardsRecord CurrentCards[4];
 
     CStringTable *m_strTable;
 };
