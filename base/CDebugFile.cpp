@@ -114,34 +114,31 @@ void CDebugFile::ApplyLineFeedRule(char *text, unsigned size)
     text[n + 1] = '\0';
 }
 
-void CDebugFile::Format(const char *format, va_list args)
+void CDebugFile::WriteFormatted(bool lineFeed, const char *format, va_list args)
 {
+    if (!m_file) return;
+    if (!format) { PutLine("NULL\n"); return; }
     // The entry is cut to the work buffer; vsnprintf never writes past it.
     std::vsnprintf(m_line, sizeof m_line, format, args);
+    if (lineFeed) ApplyLineFeedRule(m_line, sizeof m_line);
+    PutLine(m_line);
 }
 
 int CDebugFile::WriteLine(const char *format, ...)
 {
-    if (!m_file) return 0;
-    if (!format) { PutLine("NULL\n"); return 0; }
     va_list args;
     va_start(args, format);
-    Format(format, args);
+    WriteFormatted(true, format, args);
     va_end(args);
-    ApplyLineFeedRule(m_line, sizeof m_line);
-    PutLine(m_line);
     return 0;
 }
 
 int CDebugFile::Write(const char *format, ...)
 {
-    if (!m_file) return 0;
-    if (!format) { PutLine("NULL\n"); return 0; }
     va_list args;
     va_start(args, format);
-    Format(format, args);
+    WriteFormatted(false, format, args);
     va_end(args);
-    PutLine(m_line);
     return 0;
 }
 

@@ -1,6 +1,7 @@
 // The program's trace log: one text file, closed until opened, every write
 // dropped while closed.
 #pragma once
+#include <cstdarg>
 #include <cstdio>
 
 class CDebugFile {
@@ -34,7 +35,7 @@ public:
 private:
     void PutLine(const char *text);
     void WriteStamp(const char *word);
-    void Format(const char *format, va_list args);
+    void WriteFormatted(bool lineFeed, const char *format, va_list args);
 
     FILE *m_file;
     int m_error;

@@ -28,10 +28,10 @@ std::string WindowsDir()
     return dir;
 }
 
-std::string ReadFile(const std::string &path)
+static std::string ReadWithMode(const std::string &path, const char *mode)
 {
     std::string out;
-    FILE *f = std::fopen(path.c_str(), "rb");
+    FILE *f = std::fopen(path.c_str(), mode);
     if (!f) return out;
     char buf[4096];
     size_t n;
@@ -39,6 +39,9 @@ std::string ReadFile(const std::string &path)
     std::fclose(f);
     return out;
 }
+
+std::string ReadFile(const std::string &path) { return ReadWithMode(path, "rb"); }
+std::string ReadTextFile(const std::string &path) { return ReadWithMode(path, "r"); }
 
 bool WriteFile(const std::string &path, const std::string &content)
 {

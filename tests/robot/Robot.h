@@ -15,6 +15,8 @@ std::string BuildDir();
 std::string SampleMediumDir();
 std::string WindowsDir();
 std::string ReadFile(const std::string &path);
+// Read in text mode: the line ends of Windows read as line feeds.
+std::string ReadTextFile(const std::string &path);
 bool WriteFile(const std::string &path, const std::string &content);
 bool FileExists(const std::string &path);
 

@@ -25,17 +25,7 @@ std::string TextOf(unsigned id)
 
 std::string LogPath() { return WindowsDir() + "\\qeb.log"; }
 
-std::string ReadLog()
-{
-    std::string out;
-    FILE *f = std::fopen(LogPath().c_str(), "r");
-    if (!f) return out;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-    std::fclose(f);
-    return out;
-}
+std::string ReadLog() { return ReadTextFile(LogPath()); }
 
 std::string SetupIni(const char *os, const char *driver)
 {
