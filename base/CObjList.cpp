@@ -2,6 +2,7 @@
 #include "base/CDebugFile.h"
 #include "base/Platform.h"
 #include "base/TextHelpers.h"
+#include "controller/CardTypeTable.h"
 #include "controller/Names.h"
 #include "controller/SetupContext.h"
 #include <cctype>
@@ -99,11 +100,15 @@ BOOL CObjList::ScanLine(const char *section, const char *line)
     if (m_cardType != 0) {
         for (char *p = entry->destination; *p; ++p)
             *p = static_cast<char>(std::tolower(static_cast<unsigned char>(*p)));
-        static const int protocols[] = {6, 0, 3};
-        for (int protocol : protocols) {
-            const char *file = ProtocolFileName(m_cardType, protocol);
-            // An unknown type has no protocol file; an empty name matches nothing.
-            if (file[0] && std::strstr(entry->destination, file)) AddDriverCopy(entry, protocol);
+        // A type without driver base name has neither protocol files nor a
+        // driver: its bare extensions must not produce nameless driver copies.
+        const CardTypeTable *table = SetupCardTypeTable();
+        if (table && table->GetBaseName(m_cardType)[0]) {
+            static const int protocols[] = {6, 0, 3};
+            for (int protocol : protocols) {
+                const char *file = ProtocolFileName(m_cardType, protocol);
+                if (file[0] && std::strstr(entry->destination, file)) AddDriverCopy(entry, protocol);
+            }
         }
     }
     return TRUE;

@@ -145,7 +145,8 @@ INSTANTIATE_TEST_SUITE_P(Table, DriverCopies, ::testing::Values(
     DriverCopyCase{7, 2, 64, "w3.t4 = w3.t4,1,0,0,0,0,0,10\n", {6, 0, 3}, "Drv", "p7cbase.sys"},
     DriverCopyCase{7, 2, 24, "readme.txt = readme.txt,1,0,0,0,0,0,10\n", {}, "", ""},
     // An unknown type has no protocol files, not an empty one matching all.
-    DriverCopyCase{5, 0, 99, "any.dll = any.dll,1,0,0,0,0,0,10\n", {}, "", ""}));
+    DriverCopyCase{5, 0, 99, "any.dll = any.dll,1,0,0,0,0,0,10\n", {}, "", ""},
+    DriverCopyCase{5, 1, 99, "x.tr6 = x.tr6,1,0,0,0,0,0,10\n", {}, "", ""}));
 
 TEST_F(HostSetupFixture, DestinationLowerCasedOnlyWithCardType)
 {
