@@ -68,8 +68,6 @@ void FreeCardTypeList(CardTypeList *list);
 
 class CardTypeTable {
 public:
-    virtual ~CardTypeTable() = default;
-
     // Slot 0: driver base name; 1: NT column B; 2: NT column A;
     // 3: UseWriteReadme; 4: enumerator name.
     virtual const char *GetBaseName(int type) const = 0;
@@ -77,6 +75,8 @@ public:
     virtual int GetNtColumnA(int type) const = 0;
     virtual BOOL UseWriteReadme(int type) const = 0;
     virtual const char *GetEnumName(int type) const = 0;
+    // Behind the five slots: CIniInfo deletes the variant through this class.
+    virtual ~CardTypeTable() = default;
 
     const char *GetCardString(int type, int column) const;
     BOOL GetCardFlag(int type, int flag) const;
