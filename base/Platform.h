@@ -15,3 +15,10 @@ void PlatformWarningBox(const char *text, const char *caption);
 
 // Size of a file in bytes, or -1 when it cannot be read.
 long PlatformFileSize(const char *path);
+
+// A message box without owner, error icon, OK button.
+void PlatformErrorBox(const char *text, const char *caption);
+
+// Size of the file that OpenFile finds under a bare name (current directory,
+// then the Windows and system directories and the path), or -1 when none.
+long PlatformFindFileSize(const char *name);

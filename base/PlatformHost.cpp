@@ -35,3 +35,20 @@ long PlatformFileSize(const char *path)
     if (!path || stat(path, &st) != 0) return -1;
     return static_cast<long>(st.st_size);
 }
+
+int g_PlatformErrorCount = 0;
+char g_PlatformLastError[512];
+
+void PlatformErrorBox(const char *text, const char *caption)
+{
+    ++g_PlatformErrorCount;
+    std::snprintf(g_PlatformLastError, sizeof g_PlatformLastError, "%s|%s",
+                  caption ? caption : "", text ? text : "");
+}
+
+// The host looks in the current directory only.
+long PlatformFindFileSize(const char *name)
+{
+    if (!name || !*name) return -1;
+    return PlatformFileSize(name);
+}

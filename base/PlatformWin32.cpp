@@ -23,3 +23,17 @@ long PlatformFileSize(const char *path)
     if (data.nFileSizeHigh != 0 || data.nFileSizeLow > 0x7FFFFFFFu) return -1;
     return static_cast<long>(data.nFileSizeLow);
 }
+
+void PlatformErrorBox(const char *text, const char *caption)
+{
+    MessageBoxA(NULL, text, caption, MB_OK | MB_ICONERROR);
+}
+
+long PlatformFindFileSize(const char *name)
+{
+    if (!name || !*name) return -1;
+    OFSTRUCT found;
+    found.cBytes = sizeof found;
+    if (OpenFile(name, &found, OF_EXIST) == HFILE_ERROR) return -1;
+    return PlatformFileSize(found.szPathName);
+}

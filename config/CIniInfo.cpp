@@ -1,13 +1,21 @@
 #include "config/CIniInfo.h"
 #include "base/CDebugFile.h"
-#include "controller/CardTypeTable.h"
+#include "app/ProgramState.h"
+#include "controller/CardTypeTable9x.h"
+#include "controller/CardTypeTableNt.h"
 #include <cstring>
 
 CIniInfo::CIniInfo()
-    : m_cardTypeTable(new CardTypeTable), m_errorCode(0), m_language(1), m_cardType(0),
+    : m_cardTypeTable(nullptr), m_errorCode(0), m_language(1), m_cardType(0),
       m_addInfo0(0), m_os(1), m_driver(0)
 {
     Log().WriteLine("CIniInfo");
+    if (IsWinNT())
+        m_cardTypeTable = new CardTypeTableNt;
+    else if (IsWin9x())
+        m_cardTypeTable = new CardTypeTable9x;
+    else
+        Log().WriteLine("Unbekanntes OS im CCI Konstruktor");
     m_addText[0] = m_mainText[0] = m_copyRight[0] = '\0';
 }
 

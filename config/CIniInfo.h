@@ -25,6 +25,7 @@ public:
     virtual int GetLanguage() const { return m_language; }
 
     CardTypeTable *GetCardTypeTable() const { return m_cardTypeTable; }
+    BOOL HasAddInfo10() const { return (m_addInfo0 & 0x10) != 0; }
 
 protected:
     CardTypeTable *m_cardTypeTable;
