@@ -1,0 +1,190 @@
+#include "config/CStrFileReader.h"
+#include <cstring>
+
+CStrFileReader::CStrFileReader()
+    : m_file(nullptr), m_pendingCount(0), m_pairCount(0), m_compressed(false), m_ended(false),
+      m_corrupt(false)
+{
+    std::memset(m_pending, 0, sizeof m_pending);
+    std::memset(m_pairs, 0, sizeof m_pairs);
+}
+
+CStrFileReader::~CStrFileReader() { Close(); }
+
+bool CStrFileReader::Open(const char *path)
+{
+    Close();
+    if (!path || !*path) return false;
+    m_file = std::fopen(path, "rb");
+    if (!m_file) return false;
+    ReadHeader();
+    return true;
+}
+
+bool CStrFileReader::Rewind()
+{
+    if (!m_file) return false;
+    std::rewind(m_file);
+    ReadHeader();
+    return true;
+}
+
+void CStrFileReader::Close()
+{
+    if (m_file) std::fclose(m_file);
+    m_file = nullptr;
+    m_pendingCount = 0;
+    m_pairCount = 0;
+    m_compressed = false;
+    m_ended = true;
+    m_corrupt = false;
+}
+
+// First byte below 128: plain text from the first byte on. Otherwise the
+// first byte - 128 pairs follow, then the text. A file that ends inside the
+// pair table is corrupt.
+bool CStrFileReader::ReadHeader()
+{
+    m_pendingCount = 0;
+    m_pairCount = 0;
+    m_compressed = false;
+    m_ended = false;
+    m_corrupt = false;
+    int first = std::fgetc(m_file);
+    if (first == EOF) {
+        m_ended = true;
+        return true;
+    }
+    if (first < 128) {
+        std::ungetc(first, m_file);
+        return true;
+    }
+    m_compressed = true;
+    m_pairCount = static_cast<unsigned>(first - 128);
+    size_t want = 2 * m_pairCount;
+    if (std::fread(m_pairs, 1, want, m_file) != want) {
+        m_corrupt = true;
+        m_ended = true;
+        return false;
+    }
+    return true;
+}
+
+int CStrFileReader::NextByte()
+{
+    if (m_corrupt) return -2;
+    for (;;) {
+        int c;
+        if (m_pendingCount > 0) {
+            c = m_pending[--m_pendingCount];
+        } else {
+            if (m_ended) return -1;
+            c = std::fgetc(m_file);
+            if (c == EOF) {
+                m_ended = true;
+                return -1;
+            }
+        }
+        if (!m_compressed || c < 128) return c;
+        unsigned code = static_cast<unsigned>(c - 128);
+        if (code >= m_pairCount) {
+            m_corrupt = true;
+            return -2;
+        }
+        // With 15 or more bytes pending the code is not expanded: the reading ends.
+        if (m_pendingCount >= PendingLimit - 1) {
+            m_ended = true;
+            m_pendingCount = 0;
+            return -1;
+        }
+        // Stack: the first byte of the pair comes out next.
+        m_pending[m_pendingCount++] = m_pairs[2 * code + 1];
+        m_pending[m_pendingCount++] = m_pairs[2 * code];
+    }
+}
+
+int CStrFileReader::ReadLine(char *buffer, unsigned size, unsigned *length)
+{
+    unsigned n = 0;
+    unsigned limit = size > 0 ? size - 1 : 0;
+    if (limit > LineLimit) limit = LineLimit;
+    bool yielded = false;
+    bool pendingCR = false;
+    int result = LineRead;
+    auto put = [&](int ch) {
+        if (result != LineRead) return;
+        if (n >= limit) {
+            result = LineTooLong;
+            return;
+        }
+        buffer[n++] = static_cast<char>(ch);
+    };
+    if (!m_file) {
+        if (size) buffer[0] = '\0';
+        if (length) *length = 0;
+        return LineEnd;
+    }
+    for (;;) {
+        int c = NextByte();
+        if (c == -2) {
+            result = LineCorrupt;
+            break;
+        }
+        if (c == -1) {
+            if (pendingCR) put('\r');
+            if (!yielded && result == LineRead) result = LineEnd;
+            break;
+        }
+        if (c == '\n') break;
+        if (pendingCR) {
+            put('\r');
+            pendingCR = false;
+        }
+        yielded = true;
+        if (c == '\r') {
+            pendingCR = true;
+            continue;
+        }
+        if (c != '\\') {
+            put(c);
+            continue;
+        }
+        int next = NextByte();
+        if (next == -2) {
+            result = LineCorrupt;
+            break;
+        }
+        if (next == -1) {
+            put('\\');
+            break;
+        }
+        if (next == '\n') {
+            // A backslash before the line feed is dropped; alone it yields nothing.
+            yielded = n > 0;
+            break;
+        }
+        if (next != '^') {
+            put('\\');
+            if (next == '\r') pendingCR = true;
+            else put(next);
+            continue;
+        }
+        int ch = NextByte();
+        if (ch == -2) {
+            result = LineCorrupt;
+            break;
+        }
+        if (ch >= 0 && ch < 128) {
+            put(ch + 127);
+            continue;
+        }
+        put('\\');
+        put('^');
+        if (ch == -1) break;
+        if (ch == '\n') break;
+        put(ch);
+    }
+    if (size) buffer[n < size ? n : size - 1] = '\0';
+    if (length) *length = n;
+    return result;
+}
