@@ -67,6 +67,16 @@ bool CStrFileReader::ReadHeader()
         m_ended = true;
         return false;
     }
+    // A pair may only use bytes and earlier pairs. A pair that refers to
+    // itself or to a later one could expand without end.
+    for (unsigned k = 0; k < m_pairCount; ++k) {
+        if ((m_pairs[2 * k] >= 128 && m_pairs[2 * k] - 128u >= k) ||
+            (m_pairs[2 * k + 1] >= 128 && m_pairs[2 * k + 1] - 128u >= k)) {
+            m_corrupt = true;
+            m_ended = true;
+            return false;
+        }
+    }
     return true;
 }
 
@@ -119,12 +129,13 @@ int CStrFileReader::ReadLine(char *buffer, unsigned size, unsigned *length)
         }
         buffer[n++] = static_cast<char>(ch);
     };
+    // An overlong line ends the reading at once: the rest is never read.
     if (!m_file) {
         if (size) buffer[0] = '\0';
         if (length) *length = 0;
         return LineEnd;
     }
-    for (;;) {
+    while (result == LineRead) {
         int c = NextByte();
         if (c == -2) {
             result = LineCorrupt;
@@ -132,7 +143,6 @@ int CStrFileReader::ReadLine(char *buffer, unsigned size, unsigned *length)
         }
         if (c == -1) {
             if (pendingCR) put('\r');
-            if (!yielded && result == LineRead) result = LineEnd;
             break;
         }
         if (c == '\n') break;
@@ -184,6 +194,8 @@ int CStrFileReader::ReadLine(char *buffer, unsigned size, unsigned *length)
         if (ch == '\n') break;
         put(ch);
     }
+    // A line that yielded no character ends the reading as the end of the file does.
+    if (result == LineRead && !yielded) result = LineEnd;
     if (size) buffer[n < size ? n : size - 1] = '\0';
     if (length) *length = n;
     return result;
