@@ -2,7 +2,7 @@
 #include <cstring>
 
 CStrFileReader::CStrFileReader()
-    : m_file(nullptr), m_pendingCount(0), m_pairCount(0), m_compressed(false), m_ended(false),
+    : m_blockPos(0), m_blockLength(0), m_file(nullptr), m_pendingCount(0), m_pairCount(0), m_compressed(false), m_ended(false),
       m_corrupt(false)
 {
     std::memset(m_pending, 0, sizeof m_pending);
@@ -25,6 +25,7 @@ bool CStrFileReader::Rewind()
 {
     if (!m_file) return false;
     std::rewind(m_file);
+    m_blockPos = m_blockLength = 0;
     ReadHeader();
     return true;
 }
@@ -33,6 +34,7 @@ void CStrFileReader::Close()
 {
     if (m_file) std::fclose(m_file);
     m_file = nullptr;
+    m_blockPos = m_blockLength = 0;
     m_pendingCount = 0;
     m_pairCount = 0;
     m_compressed = false;
@@ -50,22 +52,26 @@ bool CStrFileReader::ReadHeader()
     m_compressed = false;
     m_ended = false;
     m_corrupt = false;
-    int first = std::fgetc(m_file);
-    if (first == EOF) {
+    if (m_blockLength == 0) {
+        m_blockLength = static_cast<unsigned>(std::fread(m_block, 1, BlockSize, m_file));
+        m_blockPos = 0;
+    }
+    if (m_blockLength == 0) {
         m_ended = true;
         return true;
     }
-    if (first < 128) {
-        std::ungetc(first, m_file);
-        return true;
-    }
+    if (m_block[0] < 128) return true; // plain: the first byte is text
     m_compressed = true;
-    m_pairCount = static_cast<unsigned>(first - 128);
-    size_t want = 2 * m_pairCount;
-    if (std::fread(m_pairs, 1, want, m_file) != want) {
-        m_corrupt = true;
-        m_ended = true;
-        return false;
+    m_pairCount = static_cast<unsigned>(m_block[0] - 128);
+    m_blockPos = 1;
+    for (unsigned i = 0; i < 2 * m_pairCount; ++i) {
+        int c = NextFileByte();
+        if (c < 0) {
+            m_corrupt = true;
+            m_ended = true;
+            return false;
+        }
+        m_pairs[i] = static_cast<unsigned char>(c);
     }
     // A pair may only use bytes and earlier pairs. A pair that refers to
     // itself or to a later one could expand without end.
@@ -80,6 +86,16 @@ bool CStrFileReader::ReadHeader()
     return true;
 }
 
+int CStrFileReader::NextFileByte()
+{
+    if (m_blockPos >= m_blockLength) {
+        m_blockLength = static_cast<unsigned>(std::fread(m_block, 1, BlockSize, m_file));
+        m_blockPos = 0;
+        if (m_blockLength == 0) return -1;
+    }
+    return m_block[m_blockPos++];
+}
+
 int CStrFileReader::NextByte()
 {
     if (m_corrupt) return -2;
@@ -89,8 +105,8 @@ int CStrFileReader::NextByte()
             c = m_pending[--m_pendingCount];
         } else {
             if (m_ended) return -1;
-            c = std::fgetc(m_file);
-            if (c == EOF) {
+            c = NextFileByte();
+            if (c < 0) {
                 m_ended = true;
                 return -1;
             }

@@ -29,7 +29,13 @@ private:
     bool ReadHeader();
     // Next byte of the expanded text, or -1 at the end; -2 for a corrupt file.
     int NextByte();
+    // Next byte of the file itself, or -1 at its end (read in blocks).
+    int NextFileByte();
 
+    enum { BlockSize = 4096 };
+    unsigned char m_block[BlockSize];
+    unsigned m_blockPos;
+    unsigned m_blockLength;
     unsigned char m_pending[PendingLimit];
     unsigned char m_pairs[256];
     FILE *m_file;
