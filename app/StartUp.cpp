@@ -7,6 +7,7 @@
 #include "base/TextHelpers.h"
 #include "app/CommandLine.h"
 #include "config/GetStringByID.h"
+#include "config/IniKeywords.h"
 #include "controller/CControllerInfo.h"
 #include "controller/ResourceMap.h"
 #include "registry/RegHelpers.h"
@@ -16,9 +17,6 @@
 #include <new>
 
 namespace {
-
-enum OsKey { OsWin95 = 1, OsWinNT = 2, OsWin98 = 3 };
-enum DriverKey { DriverVxd = 1, DriverSys = 2, DriverWdm = 3 };
 
 bool ConstructControllerList()
 {
@@ -80,11 +78,11 @@ bool ReadSetupIni(HWND mainWindow)
 bool CheckOsKey()
 {
     int os = g_ControllerList->GetOS();
-    if (os == OsWinNT && !IsWinNT()) {
+    if (os == IniOsWinNT && !IsWinNT()) {
         WarningBox(NULL, 1013, nullptr);
         return false;
     }
-    if (os != OsWinNT && IsWinNT()) {
+    if (os != IniOsWinNT && IsWinNT()) {
         WarningBox(NULL, 1012, nullptr);
         return false;
     }
@@ -109,15 +107,15 @@ bool CheckDriverKey()
 {
     int driver = g_ControllerList->GetDriver();
     bool early95 = OsVersion == Win95 || OsVersion == Win95b20 || OsVersion == Win95b21;
-    if (driver == DriverVxd && IsWinNT()) {
+    if (driver == IniDriverVxd && IsWinNT()) {
         WarningBox(NULL, 1048, nullptr);
         return false;
     }
-    if (driver == DriverSys && early95) {
+    if (driver == IniDriverSys && early95) {
         WarningBox(NULL, 1049, nullptr);
         return false;
     }
-    if (driver == DriverWdm && (early95 || OsVersion == WinNT351 || OsVersion == WinNT40)) {
+    if (driver == IniDriverWdm && (early95 || OsVersion == WinNT351 || OsVersion == WinNT40)) {
         WarningBox(NULL, 1050, nullptr);
         return false;
     }
