@@ -68,6 +68,7 @@ Medium::Medium(const std::string &name, const std::string &setupIni)
     m_dir = root + "\\" + name;
     CreateDirectoryA(m_dir.c_str(), NULL);
     CopyFileA((SampleMediumDir() + "\\setup.exe").c_str(), Exe().c_str(), FALSE);
+    CopyFileA((SampleMediumDir() + "\\QEBstr.bin").c_str(), (m_dir + "\\QEBstr.bin").c_str(), FALSE);
     std::string ini = m_dir + "\\setup.ini";
     DeleteFileA(ini.c_str());
     if (!setupIni.empty()) WriteFile(ini, setupIni);

@@ -20,7 +20,8 @@ std::string ReadTextFile(const std::string &path);
 bool WriteFile(const std::string &path, const std::string &content);
 bool FileExists(const std::string &path);
 
-// A scratch installation medium: a copy of setup.exe with a setup.ini of the test's choice.
+// A scratch installation medium: copies of setup.exe and the string table
+// with a setup.ini of the test's choice.
 class Medium {
 public:
     explicit Medium(const std::string &name, const std::string &setupIni = DefaultSetupIni());

@@ -1,6 +1,7 @@
 // Real start-ups of setup.exe under Wine: command lines, Windows versions,
 // the second instance and the debug log.
 #include "Robot.h"
+#include "base/CDebugFile.h"
 #include "config/CStringTable.h"
 #include <gtest/gtest.h>
 #include <cstdio>
@@ -16,7 +17,7 @@ const DWORD kRunTimeout = 20000;
 // The text setup.exe shows for an id: the medium's string table, in English.
 std::string TextOf(unsigned id)
 {
-    CStringTable table((SampleMediumDir() + "\\QEBstr.bin").c_str(), "english", nullptr);
+    CStringTable table((SampleMediumDir() + "\\QEBstr.bin").c_str(), "english", &Log());
     if (const char *text = table.LookupText(id)) return text;
     char missing[64];
     std::snprintf(missing, sizeof missing, "(string #%u not found)", id);

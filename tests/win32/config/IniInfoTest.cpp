@@ -28,8 +28,9 @@ struct ReadCase {
 const ReadCase kReadCases[] = {
     {"NoDriverKey", "OS=winnt\r\nCardType=P7pci\r\n", 1047, 2, 0},
     {"DriverWithoutKeyword", "Driver=386\r\nCardType=P7pci\r\n", 1047, 1, 0},
-    {"DriverInCapitals", "Driver=WDM\r\nOS=WinNT4\r\nCardType=P7pci\r\n", 1002, 2, 3},
-    {"Windows98WithBlankKeepsDefault", "Driver=vxd\r\nOS=Windows 98\r\nCardType=P7pci\r\n", 1002, 1, 1},
+    // P7pci is found; the missing Sections key ends the reading with 1003.
+    {"DriverInCapitals", "Driver=WDM\r\nOS=WinNT4\r\nCardType=P7pci\r\n", 1003, 2, 3},
+    {"Windows98WithBlankKeepsDefault", "Driver=vxd\r\nOS=Windows 98\r\nCardType=P7pci\r\n", 1003, 1, 1},
     {"UnknownCardType", "Driver=sys\r\nOS=win98\r\nCardType=NoSuchCard\r\n", 1002, 3, 2},
     {"NoCardType", "Driver=sys\r\n", 1002, 1, 2},
 };

@@ -255,9 +255,9 @@ TEST_F(RegHelpers, GetSoftPathOnNtOnly)
 
 TEST_F(RegHelpers, GetAutostart)
 {
-    m_controller->CardType = 30;
+    m_controller->CardType = 16;     // K4: passive
     EXPECT_EQ(RegGetAutostart(), 1); // passive type
-    m_controller->table->active.insert(30);
+    m_controller->CardType = 32;     // P7: active
     std::string service = std::string(GetStringByID(2000)) + "\\" + GetStringByID(2005);
     OsVersion = WinNT40;
     EXPECT_EQ(RegGetAutostart(), 1); // no load service key
@@ -288,9 +288,9 @@ TEST_F(RegHelpers, GetAutostart)
 
 TEST_F(RegHelpers, SerialPortAndIrDA)
 {
-    m_controller->CardType = 40;
+    m_controller->CardType = 16; // K4: an ISA card
     EXPECT_EQ(RegGetSerialPort(), 0);
-    m_controller->table->serial.insert(40);
+    m_controller->CardType = 90; // SerialLink GSM: on a COM port
     OsVersion = WinNT40;
     SafeCopy(m_controller->RegHard, "Hard", sizeof m_controller->RegHard);
     SafeCopy(m_controller->CtrlName, "1", sizeof m_controller->CtrlName);
@@ -319,10 +319,10 @@ TEST_F(RegHelpers, GetCtrlValue)
     OsVersion = Win98;
     EXPECT_EQ(RegGetCtrlValue(1, "Protocol", text), 0);
     OsVersion = WinNT40;
-    m_controller->CurrentCards[1].typ = 30;
+    m_controller->CurrentCards[1].typ = 16; // passive
     EXPECT_EQ(RegGetCtrlValue(1, "Protocol", text), 1);
     EXPECT_STREQ(text, "untouched");
-    m_controller->table->active.insert(30);
+    m_controller->CurrentCards[1].typ = 32; // active
     EXPECT_EQ(RegGetCtrlValue(1, "Protocol", text), 1);
     EXPECT_STREQ(text, "DSS1");
     EXPECT_EQ(RegGetCtrlValue(1, "", text), 0);

@@ -29,6 +29,7 @@ void RegistryTest::SetUp()
                               KEY_ALL_ACCESS, nullptr, &m_scratch, nullptr),
               ERROR_SUCCESS);
     ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, m_scratch), ERROR_SUCCESS);
+    OsVersion = WinNT40; // the controller object builds the NT card type table
     m_controller = new TestControllerInfo;
     g_ControllerList = m_controller;
     char temp[MAX_PATH];

@@ -9,26 +9,11 @@
 #include "registry/RegHelpers.h"
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <set>
 #include <string>
 #include <vector>
 
-// A card type table whose active and serial types a test chooses.
-class TestCardTypeTable : public CardTypeTable {
-public:
-    std::set<int> active, serial;
-    int GetCardBus(int cardType) const override { return serial.count(cardType) ? Serial : Isa; }
-    bool IsActive(int cardType) const override { return active.count(cardType) != 0; }
-};
-
 class TestControllerInfo : public CControllerInfo {
 public:
-    TestCardTypeTable *table;
-    TestControllerInfo() : table(new TestCardTypeTable)
-    {
-        delete m_cardTypeTable;
-        m_cardTypeTable = table;
-    }
     void SetAddInfo0(int value) { m_addInfo0 = value; }
 };
 
