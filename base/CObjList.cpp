@@ -116,10 +116,17 @@ BOOL CObjList::ScanLine(const char *section, const char *line)
 
 long CObjList::GetSizeOfAllFiles() const
 {
+    // The sum saturates instead of wrapping around, at every step.
     long long sum = 0;
-    for (ListNode *node = m_head; node; node = node->next)
-        sum += static_cast<const ObjEntry *>(node->element)->size;
-    // The sum is kept within the result type instead of wrapping around.
+    for (ListNode *node = m_head; node; node = node->next) {
+        long long size = static_cast<const ObjEntry *>(node->element)->size;
+        if (size > 0 && sum > LLONG_MAX - size)
+            sum = LLONG_MAX;
+        else if (size < 0 && sum < LLONG_MIN - size)
+            sum = LLONG_MIN;
+        else
+            sum += size;
+    }
     if (sum > LONG_MAX) sum = LONG_MAX;
     if (sum < LONG_MIN) sum = LONG_MIN;
     long result = static_cast<long>(sum);
