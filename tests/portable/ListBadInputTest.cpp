@@ -3,6 +3,7 @@
 #include "base/CFNList.h"
 #include "base/CKVList.h"
 #include "base/CObjList.h"
+#include "ListFiles.h"
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <cstring>
@@ -10,30 +11,6 @@
 #include <vector>
 
 namespace {
-class ListFile {
-public:
-    ListFile(const std::string &name, const std::string &content) : m_name(name)
-    {
-        FILE *f = std::fopen(name.c_str(), "wb");
-        if (f) {
-            std::fwrite(content.data(), 1, content.size(), f);
-            std::fclose(f);
-        }
-    }
-    ~ListFile() { std::remove(m_name.c_str()); }
-    const char *Name() const { return m_name.c_str(); }
-
-private:
-    std::string m_name;
-};
-
-std::vector<std::string> Names(const CFNList &list)
-{
-    std::vector<std::string> names;
-    for (ListNode *n = list.GetHeadNode(); n; n = n->next)
-        names.push_back(static_cast<CFname *>(n->element)->name);
-    return names;
-}
 } // namespace
 
 struct LongLineCase {

@@ -1,6 +1,7 @@
 #include "base/CFNList.h"
 #include "base/CKVList.h"
 #include "base/CObjList.h"
+#include "ListFiles.h"
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <string>
@@ -8,31 +9,6 @@
 
 namespace {
 
-// A list file in the current directory, removed again at the end of the test.
-class ListFile {
-public:
-    ListFile(const std::string &name, const std::string &content) : m_name(name)
-    {
-        FILE *f = std::fopen(name.c_str(), "wb");
-        if (f) {
-            std::fwrite(content.data(), 1, content.size(), f);
-            std::fclose(f);
-        }
-    }
-    ~ListFile() { std::remove(m_name.c_str()); }
-    const char *Name() const { return m_name.c_str(); }
-
-private:
-    std::string m_name;
-};
-
-std::vector<std::string> Names(const CFNList &list)
-{
-    std::vector<std::string> names;
-    for (ListNode *n = list.GetHeadNode(); n; n = n->next)
-        names.push_back(static_cast<CFname *>(n->element)->name);
-    return names;
-}
 
 const ObjEntry *Obj(const CObjList &list, unsigned i)
 {
