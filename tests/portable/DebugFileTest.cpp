@@ -1,5 +1,6 @@
 #include "base/CDebugFile.h"
 #include "base/Platform.h"
+#include "ScratchFiles.h"
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <cstdlib>
@@ -13,16 +14,6 @@
 
 namespace {
 
-// A file name with a backslash, so the log takes it as a path.
-std::string ScratchName(const char *name)
-{
-#ifdef _WIN32
-    const char *dir = std::getenv("TEMP");
-    return std::string(dir ? dir : "C:\\windows\\temp") + "\\" + name;
-#else
-    return std::string("/tmp/qeb-") + std::to_string(getpid()) + "\\" + name;
-#endif
-}
 
 // Read in text mode, so the line ends of Windows read as line feeds.
 std::string Slurp(const std::string &path)

@@ -3,6 +3,7 @@
 #include "base/CFNList.h"
 #include "base/CKVList.h"
 #include "base/CObjList.h"
+#include "ScratchFiles.h"
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <cstdlib>
@@ -13,15 +14,6 @@
 #endif
 
 namespace {
-std::string ScratchName(const char *name)
-{
-#ifdef _WIN32
-    const char *dir = std::getenv("TEMP");
-    return std::string(dir ? dir : "C:\\windows\\temp") + "\\" + name;
-#else
-    return std::string("/tmp/qeb-") + std::to_string(getpid()) + "\\" + name;
-#endif
-}
 
 std::vector<std::string> Lines(const std::string &path)
 {
